@@ -1,0 +1,4 @@
+// Resource numbers of the program file.
+#pragma once
+
+#define IDI_APP 1
