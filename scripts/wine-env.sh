@@ -60,7 +60,7 @@ folderlocker_prepare_prefix() {
 # A persistent server keeps every later Wine start fast. One that already runs for this prefix
 # is kept.
 folderlocker_start_wineserver() {
-  /usr/lib/wine/wineserver -p 2>/dev/null || true
+  /usr/lib/wine/wineserver64 -p 2>/dev/null || true
 }
 
 folderlocker_stop() {

@@ -1,15 +1,17 @@
+// The program's entry: OLE, the program's folder as current directory, the main window, the
+// message loop.
 #include <windows.h>
 
-#include <cstdlib>
-
-#include "app/lock_services.h"
+#include "app/main_window.h"
+#include "app/main_window_form.h"
+#include "app/program_folder.h"
 #include "core/fatal_error.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   folderlocker::OleSession ole;
-  if (__argc > 1) {
-    folderlocker::Text folder = __argv[1];
-    folderlocker::ProcessFolder(folder);
-  }
-  return 0;
+  folderlocker::SetCurrentDirectoryToProgramFolder();
+  folderlocker::MainWindow window;
+  if (!window.Create()) folderlocker::FatalError(0, folderlocker::form::kWindowFailed);
+  window.Show();
+  return window.RunMessageLoop();
 }

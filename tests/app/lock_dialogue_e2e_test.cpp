@@ -1,39 +1,25 @@
 // The program started on a folder, answered through its real password prompts and message boxes
-// from outside its process, with the disk checked after each run.
+// from outside its process, with the disk checked after each run. All of it happens before the
+// main window shows.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "core/web_page.h"
+#include "e2e_steps.h"
 #include "host_commands.h"
-#include "program_run.h"
 #include "temp_folder.h"
-#include "window_driver.h"
 
 namespace folderlocker::testing {
 namespace {
 
-constexpr int kPromptText = 1128;
-
 std::wstring Quoted(const Text& path) { return L"\"" + Widen(path) + L"\""; }
 
-// Answers the next prompt of run with entry; returns the prompt's text.
-std::wstring AnswerNextPrompt(const ProgramRun& run, const std::wstring& caption,
-                              const std::wstring& entry) {
-  HWND prompt = WaitForCaption(run.id(), caption, L"#32770");
-  if (!prompt) return L"<no prompt captioned " + caption + L">";
-  std::wstring text = TextOf(GetDlgItem(prompt, kPromptText));
-  AnswerPrompt(prompt, entry, true);
-  WaitUntilGone(prompt);
-  return text;
-}
-
-// Dismisses the next message box of run; returns what it showed.
-MessageBoxView DismissNextMessage(const ProgramRun& run, const std::wstring& caption) {
-  HWND box = WaitForCaption(run.id(), caption, L"#32770");
-  if (!box) return {L"<no box captioned " + caption + L">", L"", false};
-  MessageBoxView view = ReadMessageBox(box);
-  PressButton(box, IDOK);
-  return view;
+// The main window exists but stays hidden while run talks to the user.
+void ExpectHiddenMainWindow(const ProgramRun& run) {
+  HWND window = FindMainWindow(run, 2000);
+  ASSERT_NE(window, nullptr) << "the window is created before the start-up argument is handled";
+  EXPECT_FALSE(IsWindowVisible(window));
 }
 
 TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
@@ -47,6 +33,7 @@ TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
     ASSERT_TRUE(run.started());
     HWND prompt = WaitForCaption(run.id(), L"输入密码", L"#32770");
     ASSERT_NE(prompt, nullptr);
+    ExpectHiddenMainWindow(run);
     EXPECT_EQ(TextOf(GetDlgItem(prompt, kPromptText)),
               L"请输入\"" + Widen(work) + L"\"要加密的密码");
     if (RunningUnderWine()) {
@@ -59,10 +46,12 @@ TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
     WaitUntilGone(prompt);
     EXPECT_EQ(AnswerNextPrompt(run, L"输入密码", L"口令 1"),
               L"请再次输入\"" + Widen(work) + L"\"密码：");
+    ExpectHiddenMainWindow(run);
     MessageBoxView done = DismissNextMessage(run, L"信息：");
     EXPECT_EQ(done.text, L"加密成功！");
     EXPECT_FALSE(done.has_icon);
-    EXPECT_EQ(run.WaitForExit(), 0u);
+    EXPECT_NE(WaitForVisibleMainWindow(run), nullptr) << "the window shows once the lock is done";
+    EXPECT_EQ(CloseMainWindow(run), 0u);
   }
   EXPECT_EQ(FolderEntries(temp.path()), std::vector<Text>{"Work."});
   std::string stored;
@@ -74,7 +63,8 @@ TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
     EXPECT_EQ(AnswerNextPrompt(run, L"录入密码", L"口令 1"),
               L"请输入\"" + Widen(work) + L"\"文件夹的解密密码");
     EXPECT_EQ(DismissNextMessage(run, L"信息：").text, L"解密成功！");
-    EXPECT_EQ(run.WaitForExit(), 0u);
+    EXPECT_NE(WaitForVisibleMainWindow(run), nullptr);
+    EXPECT_EQ(CloseMainWindow(run), 0u);
   }
   EXPECT_EQ(FolderEntries(temp.path()), std::vector<Text>{"Work"});
   EXPECT_EQ(FolderEntries(work), (std::vector<Text>{"a.txt", "sub"}));
@@ -83,16 +73,24 @@ TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
   EXPECT_EQ(content, std::string("b\0c", 3));
 }
 
-TEST(LockDialogueEndToEndTest, WrongPasswordIsRefusedWithAnErrorBox) {
+TEST(LockDialogueEndToEndTest, WrongPasswordIsRefusedThenTheUpdatePageOpens) {
   TempFolder temp;
   const Text locked = temp.path() + "\\Work.";
   ASSERT_TRUE(WriteWholeFile(locked + "\\tavro.dat", "right"));
+  BrowserLog browser;
   ProgramRun run(Quoted(locked));
   AnswerNextPrompt(run, L"录入密码", L"wrong");
-  MessageBoxView refusal = DismissNextMessage(run, L"密码错误");
+  HWND box = WaitForCaption(run.id(), L"密码错误", L"#32770");
+  ASSERT_NE(box, nullptr);
+  Sleep(500);
+  EXPECT_TRUE(browser.WaitForAddresses(0, 0).empty()) << "no page before the box is dismissed";
+  MessageBoxView refusal = ReadMessageBox(box);
   EXPECT_EQ(refusal.text, L"密码不正确，请重新录入！");
   EXPECT_TRUE(refusal.has_icon);
-  EXPECT_EQ(run.WaitForExit(), 0u);
+  PressButton(box, IDOK);
+  EXPECT_EQ(browser.WaitForAddresses(1), std::vector<std::string>{UpdatePageUrl});
+  EXPECT_NE(WaitForVisibleMainWindow(run), nullptr);
+  EXPECT_EQ(CloseMainWindow(run), 0u);
   EXPECT_EQ(FolderEntries(temp.path()), std::vector<Text>{"Work."});
 }
 
