@@ -5,6 +5,7 @@
 #include "app/lock_services.h"
 #include "app/main_window_form.h"
 #include "core/web_page.h"
+#include "ui/version_menu.h"
 
 namespace folderlocker {
 
@@ -25,6 +26,9 @@ ScopedIcon LoadAppIcon(int width, int height) {
 
 MainWindow::MainWindow() : drop_input_(StoredDropOptions()) {
   drop_input_.FilesReceived = [](Text& text) { ProcessFolder(text); };
+  version_label_.Pressed = [this](int x, int y, int keys) {
+    OnVersionLabelPressed(window_, x, y, keys);
+  };
 }
 
 MainWindow::~MainWindow() {
@@ -85,6 +89,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return OnControlColorEdit(reinterpret_cast<HDC>(wparam));
       }
       break;
+    case WM_COMMAND:
+      // Menu commands arrive with a zero notification code and no control.
+      if (HIWORD(wparam) == 0 && lparam == 0 && RunMenuCommand(window_, LOWORD(wparam))) return 0;
+      break;
+    case kDestroyRequest:
+      DestroyWindow(window_);
+      return 0;
     case WM_CLOSE:
       DestroyWindow(window_);  // nothing is asked before closing
       return 0;

@@ -32,20 +32,6 @@ HWND WaitForVisibleMainWindow(const ProgramRun& run);
 // Asks the main window to close and returns the program's exit code (nothing if it still runs).
 std::optional<DWORD> CloseMainWindow(ProgramRun& run);
 
-// The addresses the program handed to the browser since this log was opened.
-class BrowserLog {
- public:
-  BrowserLog();
-  // Waits until at least count new addresses have arrived, then returns them all.
-  std::vector<std::string> WaitForAddresses(std::size_t count, DWORD timeout_ms = 5000) const;
-
- private:
-  std::vector<std::string> Lines() const;
-
-  std::wstring path_;
-  std::size_t seen_ = 0;
-};
-
 // Real input through xdotool on the display; the text is an xdotool command line.
 bool Xdotool(const std::string& arguments);
 // Gives the keyboard focus to the X window of a top-level window with this caption (UTF-8).

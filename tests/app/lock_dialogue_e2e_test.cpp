@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/web_page.h"
+#include "browser_log.h"
 #include "e2e_steps.h"
 #include "host_commands.h"
 #include "temp_folder.h"
@@ -73,26 +74,65 @@ TEST(LockDialogueEndToEndTest, LocksAndUnlocksThroughTheRealDialogs) {
   EXPECT_EQ(content, std::string("b\0c", 3));
 }
 
-TEST(LockDialogueEndToEndTest, WrongPasswordIsRefusedThenTheUpdatePageOpens) {
+// Every refusal shows its error box, and only once the box is dismissed does the update page
+// open, once; nothing on disk changes.
+struct RefusalCase {
+  const char* name;
+  const char* folder;  // below the temporary folder; a name ending in a period is locked
+  std::vector<std::pair<std::wstring, std::wstring>> answers;  // prompt caption, entry
+  std::wstring caption;
+  std::wstring text;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, ErrorBoxThenTheUpdatePageOnce) {
+  const RefusalCase& c = GetParam();
   TempFolder temp;
-  const Text locked = temp.path() + "\\Work.";
-  ASSERT_TRUE(WriteWholeFile(locked + "\\tavro.dat", "right"));
+  const Text folder = temp.path() + "\\" + c.folder;
+  const bool locked = folder.back() == '.';
+  ASSERT_TRUE(locked ? WriteWholeFile(folder + "\\tavro.dat", "right") : CreateFolders(folder));
+  const std::vector<Text> before = FolderEntries(temp.path());
   BrowserLog browser;
-  ProgramRun run(Quoted(locked));
-  AnswerNextPrompt(run, L"录入密码", L"wrong");
-  HWND box = WaitForCaption(run.id(), L"密码错误", L"#32770");
+  ProgramRun run(Quoted(folder));
+  for (const auto& [caption, entry] : c.answers) AnswerNextPrompt(run, caption, entry);
+  HWND box = WaitForCaption(run.id(), c.caption, L"#32770");
   ASSERT_NE(box, nullptr);
   Sleep(500);
   EXPECT_TRUE(browser.WaitForAddresses(0, 0).empty()) << "no page before the box is dismissed";
   MessageBoxView refusal = ReadMessageBox(box);
-  EXPECT_EQ(refusal.text, L"密码不正确，请重新录入！");
+  EXPECT_EQ(refusal.text, c.text);
   EXPECT_TRUE(refusal.has_icon);
   PressButton(box, IDOK);
   EXPECT_EQ(browser.WaitForAddresses(1), std::vector<std::string>{UpdatePageUrl});
   EXPECT_NE(WaitForVisibleMainWindow(run), nullptr);
+  Sleep(500);
+  EXPECT_EQ(browser.WaitForAddresses(2, 0), std::vector<std::string>{UpdatePageUrl})
+      << "the page opens once";
   EXPECT_EQ(CloseMainWindow(run), 0u);
-  EXPECT_EQ(FolderEntries(temp.path()), std::vector<Text>{"Work."});
+  EXPECT_EQ(FolderEntries(temp.path()), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Refusals, RefusalTest,
+                         ::testing::Values(RefusalCase{"WrongPassword",
+                                                       "Work.",
+                                                       {{L"录入密码", L"wrong"}},
+                                                       L"密码错误",
+                                                       L"密码不正确，请重新录入！"},
+                                           RefusalCase{
+                                               "DifferingEntries",
+                                               "Work",
+                                               {{L"输入密码", L"one"}, {L"输入密码", L"two"}},
+                                               L"密码错误！",
+                                               L"两次输入密码不相同。"},
+                                           RefusalCase{"EmptyPassword",
+                                                       "Work",
+                                                       {{L"输入密码", L""}, {L"输入密码", L""}},
+                                                       L"密码不能为空！",
+                                                       L"不录入密码不能加密。"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace folderlocker::testing

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/web_page.h"
+#include "browser_log.h"
 #include "e2e_steps.h"
 #include "host_commands.h"
 #include "temp_folder.h"
