@@ -12,8 +12,8 @@ convert -size 256x256 xc:none \
   -stroke none -fill '#3b3f46' -draw 'roundrectangle 124,136 236,236 12,12' \
   -fill '#f2b632' -draw 'circle 180,176 180,190' -draw 'rectangle 174,180 186,214' \
   "$work/icon-256.png"
-for size in 16 24 32 48 64; do
+for size in 16 24 32 48; do
   convert "$work/icon-256.png" -resize "${size}x${size}" "$work/icon-$size.png"
 done
-convert "$work"/icon-{16,24,32,48,64,256}.png src/app/folder_locker.ico
+convert "$work"/icon-{16,24,32,48,256}.png src/app/folder_locker.ico
 echo "wrote src/app/folder_locker.ico"

@@ -54,7 +54,8 @@ bool MainWindow::Create() {
                                 top, form::kWidth, form::kHeight, nullptr, menu_bar,
                                 GetModuleHandleA(nullptr), this);
   if (!window) {
-    if (menu_bar) DestroyMenu(menu_bar);
+    // A window that was created and then failed took its menu along when it was destroyed.
+    if (menu_bar && IsMenu(menu_bar)) DestroyMenu(menu_bar);
     return false;
   }
   OnMainWindowCreated();

@@ -23,8 +23,11 @@ class FixtureDisk {
   // Exact locations, as another program could leave the disk; missing parents are created.
   virtual void AddDirectory(const Text& location) = 0;
   virtual void AddFile(const Text& location, const std::string& content) = 0;
-  // Held open by another program with no sharing, until the disk goes.
+  // Held open by another program with no sharing, until released or the disk goes.
   virtual void HoldOpen(const Text& location) = 0;
+  virtual void ReleaseHeld() = 0;
+  // Removes a file, or a folder with everything in it.
+  virtual void Remove(const Text& location) = 0;
   // Every folder ("dir  <location>") and file ("file <location> = <content>") below D:\, sorted
   // by location.
   virtual Lines Listing() = 0;

@@ -6,36 +6,12 @@
 
 #include "faulty_file_system.h"
 #include "flow_cases.h"
+#include "memory_disk.h"
 #include "memory_file_system.h"
 #include "scripted_dialogue.h"
 
 namespace folderlocker::testing {
 namespace {
-
-// D:\ of the in-memory file system, as a fixture disk.
-class MemoryDisk final : public FixtureDisk {
- public:
-  explicit MemoryDisk(MemoryFileSystem& files) : files_(files) {}
-  void AddDirectory(const Text& location) override { files_.AddDirectory(location); }
-  void AddFile(const Text& location, const std::string& content) override {
-    files_.AddFile(location, content);
-  }
-  void HoldOpen(const Text& location) override { files_.HoldOpen(location); }
-  Lines Listing() override {
-    Lines lines;
-    for (const Text& location : files_.ListBelow("D:\\")) {
-      if (files_.IsDirectory(location)) {
-        lines.push_back("dir  " + location);
-      } else {
-        lines.push_back("file " + location + " = " + *files_.Content(location));
-      }
-    }
-    return SortedListing(lines);
-  }
-
- private:
-  MemoryFileSystem& files_;
-};
 
 class ProcessFolderTest : public ::testing::TestWithParam<FlowCase> {};
 

@@ -9,58 +9,11 @@
 #include "flow_cases.h"
 #include "lock/win32_file_system.h"
 #include "scripted_dialogue.h"
+#include "real_disk.h"
 #include "temp_folder.h"
 
 namespace folderlocker::testing {
 namespace {
-
-// Maps D:\ of the table to a temporary folder.
-class RealDisk final : public FixtureDisk {
- public:
-  explicit RealDisk(const Text& root) : root_(root) {}
-
-  // Every "D:\" in text stands for the root.
-  Text ToDisk(const Text& text) const { return Replace(text, "D:\\", root_ + "\\"); }
-  Text FromDisk(const Text& text) const { return Replace(text, root_ + "\\", "D:\\"); }
-
-  void AddDirectory(const Text& location) override { CreateFolders(ToDisk(location)); }
-  void AddFile(const Text& location, const std::string& content) override {
-    WriteWholeFile(ToDisk(location), content);
-  }
-  void HoldOpen(const Text& location) override {
-    held_.push_back(HoldOpenWithoutSharing(ToDisk(location)));
-    ASSERT_TRUE(held_.back().valid()) << location;
-  }
-  Lines Listing() override {
-    Lines lines;
-    List(root_, lines);
-    return SortedListing(lines);
-  }
-
- private:
-  static Text Replace(Text text, const Text& from, const Text& to) {
-    for (std::size_t at = text.find(from); at != Text::npos; at = text.find(from, at + to.size())) {
-      text.replace(at, from.size(), to);
-    }
-    return text;
-  }
-
-  void List(const Text& folder, Lines& lines) {
-    for (const Text& name : FolderEntries(folder)) {
-      Text path = folder + "\\" + name;
-      std::string content;
-      if (ReadWholeFile(path, content)) {
-        lines.push_back("file " + FromDisk(path) + " = " + content);
-      } else {
-        lines.push_back("dir  " + FromDisk(path));
-        List(path, lines);
-      }
-    }
-  }
-
-  Text root_;
-  std::vector<ScopedFileHandle> held_;
-};
 
 class ProcessFolderOnDiskTest : public ::testing::TestWithParam<FlowCase> {};
 

@@ -60,6 +60,14 @@ void MemoryFileSystem::HoldOpen(const Text& location, bool held) {
   if (it != nodes_.end()) it->second.held_open = held;
 }
 
+void MemoryFileSystem::ReleaseAll() {
+  for (auto& entry : nodes_) entry.second.held_open = false;
+}
+
+void MemoryFileSystem::Remove(const Text& location) {
+  for (auto it : Subtree(location)) nodes_.erase(it);
+}
+
 bool MemoryFileSystem::IsDirectory(const Text& location) const {
   const Node* node = Find(location);
   return node && node->directory;

@@ -22,6 +22,9 @@ class MemoryFileSystem final : public FileSystem {
   void AddFile(const Text& location, const std::string& content);
   // Marks a file or folder as held open by another program, with no sharing.
   void HoldOpen(const Text& location, bool held = true);
+  void ReleaseAll();
+  // Removes a file, or a folder with everything below it.
+  void Remove(const Text& location);
 
   // Inspection, by exact location (no resolving): what a directory listing would show.
   bool IsDirectory(const Text& location) const;

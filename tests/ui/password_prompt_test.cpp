@@ -77,7 +77,7 @@ struct Layout {
 };
 
 // A control's place, in dialog units, and what it must be.
-struct ControlSpec {
+struct ControlLayout {
   int id;
   const wchar_t* class_name;
   RECT units;  // left, top, width, height
@@ -85,7 +85,7 @@ struct ControlSpec {
   const wchar_t* text;  // nullptr: not checked
 };
 
-Layout ReadLayout(HWND dialog, const std::vector<ControlSpec>& specs, SIZE client_units) {
+Layout ReadLayout(HWND dialog, const std::vector<ControlLayout>& controls, SIZE client_units) {
   Layout layout;
   layout.caption = TextOf(dialog);
   layout.style = GetWindowLongW(dialog, GWL_STYLE);
@@ -95,30 +95,30 @@ Layout ReadLayout(HWND dialog, const std::vector<ControlSpec>& specs, SIZE clien
   RECT expected{0, 0, client_units.cx, client_units.cy};
   MapDialogRect(dialog, &expected);
   layout.expected_client = {expected.right, expected.bottom};
-  for (const ControlSpec& spec : specs) {
-    HWND control = GetDlgItem(dialog, spec.id);
-    if (spec.id == -1) {  // the unnamed frame: the first child
+  for (const ControlLayout& want : controls) {
+    HWND control = GetDlgItem(dialog, want.id);
+    if (want.id == -1) {  // the unnamed frame: the first child
       control = GetWindow(dialog, GW_CHILD);
     }
-    std::wstring name = std::to_wstring(spec.id);
+    std::wstring name = std::to_wstring(want.id);
     if (!control) {
       layout.mismatches.push_back(name + L": missing");
       continue;
     }
     // Position and size are converted separately, as the dialog manager does.
-    RECT place{spec.units.left, spec.units.top, spec.units.right, spec.units.bottom};
+    RECT place{want.units.left, want.units.top, want.units.right, want.units.bottom};
     MapDialogRect(dialog, &place);
-    RECT want{place.left, place.top, place.left + place.right, place.top + place.bottom};
+    RECT wanted{place.left, place.top, place.left + place.right, place.top + place.bottom};
     RECT got = RectIn(control, dialog);
-    if (!EqualRect(&want, &got)) layout.mismatches.push_back(name + L": rectangle");
-    if (ClassOf(control) != spec.class_name) layout.mismatches.push_back(name + L": class");
+    if (!EqualRect(&wanted, &got)) layout.mismatches.push_back(name + L": rectangle");
+    if (ClassOf(control) != want.class_name) layout.mismatches.push_back(name + L": class");
     LONG style = GetWindowLongW(control, GWL_STYLE);
     // The dialog manager draws a bordered edit with a sunken client edge instead.
     if (GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) style |= WS_BORDER;
-    if ((style & spec.required_style) != spec.required_style) {
+    if ((style & want.required_style) != want.required_style) {
       layout.mismatches.push_back(name + L": style");
     }
-    if (spec.text && TextOf(control) != spec.text) layout.mismatches.push_back(name + L": text");
+    if (want.text && TextOf(control) != want.text) layout.mismatches.push_back(name + L": text");
   }
   layout.has_prompt_control = GetDlgItem(dialog, IDC_PROMPT_TEXT) != nullptr;
   layout.prompt = TextOf(GetDlgItem(dialog, IDC_PROMPT_TEXT));
@@ -141,10 +141,10 @@ const LONG kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 const LONG kField = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_PASSWORD;
 
 Layout ShowAndRead(const Text& prompt, const Text& title, const std::wstring& caption,
-                   const std::vector<ControlSpec>& specs, SIZE client_units) {
+                   const std::vector<ControlLayout>& controls, SIZE client_units) {
   Layout layout;
   DialogAnswerer answerer(caption, [&](HWND dialog) {
-    layout = ReadLayout(dialog, specs, client_units);
+    layout = ReadLayout(dialog, controls, client_units);
     PressButton(dialog, IDCANCEL);
   });
   Text entry;
