@@ -18,6 +18,7 @@ source scripts/wine-env.sh
 folderlocker_start_display
 folderlocker_prepare_prefix
 trap folderlocker_stop EXIT
+trap 'exit 130' INT TERM
 
 arguments=()
 for argument in "$@"; do

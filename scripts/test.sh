@@ -29,6 +29,7 @@ echo "== Windows tests under Wine"
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
 trap folderlocker_stop EXIT
+trap 'exit 130' INT TERM
 folderlocker_start_display
 folderlocker_prepare_prefix
 folderlocker_start_wineserver

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "lock/lock_dialogue.h"
 #include "lock/lock_texts.h"
 #include "lock/process_folder.h"
@@ -35,21 +36,6 @@ namespace folderlocker::testing {
 namespace {
 
 const Text kPassword = "bench-password";
-
-double Milliseconds(LONGLONG ticks) {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 constexpr char kFileContent[] = "benchmark file\r\n";
 

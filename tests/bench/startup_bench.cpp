@@ -20,7 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
+
 namespace {
+
+using folderlocker::testing::Median;
+using folderlocker::testing::Milliseconds;
 
 constexpr DWORD kWindowTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 10000;
@@ -33,21 +38,6 @@ struct Program {
   std::vector<double> startup_ms;
   std::vector<double> peak_working_set_kib;
 };
-
-double Milliseconds(LONGLONG ticks) {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 struct WindowSearch {
   DWORD process_id;

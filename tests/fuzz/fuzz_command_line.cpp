@@ -16,21 +16,15 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "fuzz_property.h"
 
 namespace {
 
 using folderlocker::SplitCommandLine;
 using folderlocker::Text;
 using folderlocker::TextList;
-
-void Require(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "fuzz_command_line: property failed: %s\n", property);
-  std::abort();
-}
-
-// A byte with the high bit set starts a double-byte character and takes the next byte along.
-bool StartsDoubleByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+using fuzz_property::Require;
+using fuzz_property::StartsDoubleByte;
 
 // True when walking text character by character ends exactly at its end.
 bool EndsOnCharacter(std::string_view text) {

@@ -12,6 +12,7 @@
 
 #include "core/text.h"
 #include "drop/dropped_names.h"
+#include "fuzz_property.h"
 
 namespace {
 
@@ -19,15 +20,8 @@ using folderlocker::JoinDroppedNames;
 using folderlocker::SplitText;
 using folderlocker::Text;
 using folderlocker::TextList;
-
-void Require(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "fuzz_dropped_names: property failed: %s\n", property);
-  std::abort();
-}
-
-// A byte with the high bit set starts a double-byte character and takes the next byte along.
-bool StartsDoubleByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+using fuzz_property::Require;
+using fuzz_property::StartsDoubleByte;
 
 // The name as a file name can be: no CR or LF, and no lead byte without its trail byte at the end.
 Text AsName(std::string_view raw) {

@@ -14,21 +14,15 @@
 #include <string_view>
 
 #include "lock/first_line.h"
+#include "fuzz_property.h"
 
 namespace {
 
 using folderlocker::FirstLine;
 using folderlocker::FirstLineReader;
 using folderlocker::Text;
-
-void Require(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "fuzz_first_line: property failed: %s\n", property);
-  std::abort();
-}
-
-// A byte with the high bit set starts a double-byte character and takes the next byte along.
-bool StartsDoubleByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+using fuzz_property::Require;
+using fuzz_property::StartsDoubleByte;
 
 bool EndsLineAnywhere(char byte) { return byte == '\0'; }
 bool EndsLineOnItsOwn(char byte) { return byte == '\n' || byte == '\x1a'; }

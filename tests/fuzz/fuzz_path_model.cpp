@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "lock/path_model.h"
+#include "fuzz_property.h"
 
 namespace {
 
@@ -34,15 +35,8 @@ using folderlocker::ResolveLocation;
 using folderlocker::ResolvePath;
 using folderlocker::RootLength;
 using folderlocker::Text;
-
-void Require(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "fuzz_path_model: property failed: %s\n", property);
-  std::abort();
-}
-
-// A byte with the high bit set starts a double-byte character and takes the next byte along.
-bool StartsDoubleByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+using fuzz_property::Require;
+using fuzz_property::StartsDoubleByte;
 
 // The characters of text, each one or two bytes; a lead byte at the very end stands alone.
 std::vector<std::string_view> Characters(std::string_view text) {

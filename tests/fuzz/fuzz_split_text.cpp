@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "fuzz_property.h"
 
 namespace {
 
@@ -25,15 +26,8 @@ using folderlocker::SplitText;
 using folderlocker::Text;
 using folderlocker::TextLeft;
 using folderlocker::TextList;
-
-void Require(bool holds, const char* property) {
-  if (holds) return;
-  std::fprintf(stderr, "fuzz_split_text: property failed: %s\n", property);
-  std::abort();
-}
-
-// A byte with the high bit set starts a double-byte character and takes the next byte along.
-bool StartsDoubleByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+using fuzz_property::Require;
+using fuzz_property::StartsDoubleByte;
 
 void CheckTextLeft(const Text& text, std::int64_t n) {
   const Text left = TextLeft(text, n);
