@@ -1,8 +1,11 @@
 #include "e2e_steps.h"
 
 #include "host_commands.h"
+#include "temp_folder.h"
 
 namespace folderlocker::testing {
+
+std::wstring Quoted(const std::string& path) { return L"\"" + Widen(path) + L"\""; }
 
 std::wstring AnswerNextPrompt(const ProgramRun& run, const std::wstring& caption,
                               const std::wstring& entry, bool confirm) {

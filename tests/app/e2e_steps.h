@@ -14,7 +14,14 @@ namespace folderlocker::testing {
 
 inline constexpr wchar_t kMainWindowClass[] = L"FolderLockerMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"砚池听松文件夹加解密";
+// The caption as xdotool matches it.
+inline constexpr char kMainWindowCaptionUtf8[] = u8"砚池听松文件夹加解密";
+inline constexpr int kLabelId = 1001;  // 标签1
+inline constexpr int kEditId = 1002;   // 编辑框1
 inline constexpr int kPromptText = 1128;
+
+// A path as one command-line argument.
+std::wstring Quoted(const std::string& path);
 
 // Answers the next prompt of run with entry (or cancels it); returns the prompt's text.
 std::wstring AnswerNextPrompt(const ProgramRun& run, const std::wstring& caption,

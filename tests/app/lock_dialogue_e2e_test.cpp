@@ -14,8 +14,6 @@
 namespace folderlocker::testing {
 namespace {
 
-std::wstring Quoted(const Text& path) { return L"\"" + Widen(path) + L"\""; }
-
 // The main window exists but stays hidden while run talks to the user.
 void ExpectHiddenMainWindow(const ProgramRun& run) {
   HWND window = FindMainWindow(run, 2000);

@@ -16,12 +16,6 @@
 namespace folderlocker::testing {
 namespace {
 
-constexpr int kEditId = 1002;
-constexpr int kLabelId = 1001;
-const std::string kCaptionUtf8 = u8"砚池听松文件夹加解密";
-
-std::wstring Quoted(const Text& path) { return L"\"" + Widen(path) + L"\""; }
-
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 std::string Describe(const RECT& r) {
@@ -57,8 +51,9 @@ TEST(MainWindowEndToEndTest, WindowAsItsFormDescribesIt) {
   if (RunningUnderWine()) {
     // Wine hands the big and the small icon to the X window; WM_GETICON does not cross
     // processes there.
-    auto icons = RunHostCommand("xprop -id \"$(xdotool search --name '^" + kCaptionUtf8 +
-                                "$' | head -n 1)\" _NET_WM_ICON");
+    auto icons =
+        RunHostCommand("xprop -id \"$(xdotool search --name '^" +
+                       std::string(kMainWindowCaptionUtf8) + "$' | head -n 1)\" _NET_WM_ICON");
     ASSERT_TRUE(icons.has_value());
     EXPECT_NE(icons->output.find("Icon (32 x 32)"), std::string::npos) << icons->output;
     EXPECT_NE(icons->output.find("Icon (16 x 16)"), std::string::npos) << icons->output;
@@ -111,7 +106,7 @@ TEST(MainWindowEndToEndTest, EscapeClosesShiftEscapeDoesNot) {
   ProgramRun run(L"");
   HWND window = WaitForVisibleMainWindow(run);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(FocusWindowNamed(kCaptionUtf8));
+  ASSERT_TRUE(FocusWindowNamed(std::string(kMainWindowCaptionUtf8)));
   ASSERT_TRUE(Xdotool("key shift+Escape"));
   ASSERT_TRUE(Xdotool("key ctrl+Escape"));
   EXPECT_EQ(run.WaitForExit(1000), std::nullopt) << "Esc with Shift or Ctrl closes nothing";
@@ -125,7 +120,7 @@ TEST(MainWindowEndToEndTest, EscapeInTheEditBoxClosesToo) {
   HWND window = WaitForVisibleMainWindow(run);
   ASSERT_NE(window, nullptr);
   RECT edit = RectIn(GetDlgItem(window, kEditId), nullptr);
-  ASSERT_TRUE(FocusWindowNamed(kCaptionUtf8));
+  ASSERT_TRUE(FocusWindowNamed(std::string(kMainWindowCaptionUtf8)));
   ASSERT_TRUE(Xdotool("mousemove " + std::to_string(edit.left + 20) + " " +
                       std::to_string(edit.top + 20) + " click 1"));
   Sleep(200);

@@ -13,8 +13,6 @@
 namespace folderlocker::testing {
 namespace {
 
-constexpr int kLabelId = 1001;
-
 std::string Point(POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
 class VersionMenuEndToEndTest : public ::testing::Test {
