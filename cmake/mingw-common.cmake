@@ -7,9 +7,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-if(MINGW_TRIPLE STREQUAL "x86_64-w64-mingw32")
-  find_program(WINE64_PROGRAM wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
-  if(WINE64_PROGRAM)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE64_PROGRAM})
-  endif()
+# The 64-bit programs run under wine64, through a wrapper that keeps Wine's own processes off
+# CTest's output pipe.
+if(MINGW_TRIPLE STREQUAL "x86_64-w64-mingw32" AND EXISTS /usr/lib/wine/wine64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
 endif()

@@ -55,12 +55,17 @@ folderlocker_prepare_prefix() {
   # Web pages go to a stand-in browser that logs the address instead of opening it.
   "$WINE64" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ \
     /d "$repo_root/scripts/browser-log.sh" /f >/dev/null
+  # Let the server that these commands started end, so that a persistent one can take over.
+  timeout 30 /usr/lib/wine/wineserver -w || true
 }
 
-# A persistent server keeps every later Wine start fast. One that already runs for this prefix
-# is kept.
+# A persistent server keeps every later Wine start fast, and spares the tests the race in which a
+# program connects to a server that is just ending. One that already runs persistently for this
+# prefix is kept. Started in a session of its own, it outlives the shell that started it.
 folderlocker_start_wineserver() {
-  /usr/lib/wine/wineserver64 -p 2>/dev/null || true
+  timeout 30 /usr/lib/wine/wineserver -w || true
+  # It returns once its socket is ready, leaving the server running in the background.
+  setsid /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 || true
 }
 
 folderlocker_stop() {
