@@ -306,8 +306,8 @@ void SetUpFaults(Op op, FixtureDisk& disk) {
 std::string ClearFaults(Op op, FixtureDisk& disk) {
   disk.ReleaseHeld();
   if (op == Op::kLockPasswordFileBlocked) {
+    const Lines listing = disk.Listing();
     for (const Text& folder : {kFolder, kLockedFolder}) {
-      Lines listing = disk.Listing();
       const Text blocker = "dir  " + folder + "\\tavro.dat";
       if (std::find(listing.begin(), listing.end(), blocker) != listing.end()) {
         disk.Remove(folder + "\\tavro.dat");
