@@ -60,12 +60,17 @@ folderlocker_prepare_prefix() {
 }
 
 # A persistent server keeps every later Wine start fast, and spares the tests the race in which a
-# program connects to a server that is just ending. One that already runs persistently for this
-# prefix is kept. Started in a session of its own, it outlives the shell that started it.
+# program connects to a server that is just ending. Whatever server runs for the prefix (the
+# short-lived one of the set-up, which can outlast any wait while its services run) is ended
+# first, so that the persistent one really takes over. Started in a session of its own, it
+# outlives the shell that started it, and returns once its socket is ready.
 folderlocker_start_wineserver() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
   timeout 30 /usr/lib/wine/wineserver -w || true
-  # It returns once its socket is ready, leaving the server running in the background.
-  setsid /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 || true
+  setsid /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 || {
+    echo "the persistent wineserver did not start" >&2
+    return 1
+  }
 }
 
 folderlocker_stop() {

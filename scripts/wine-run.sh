@@ -6,5 +6,8 @@ out=$(mktemp) || exit 125
 /usr/lib/wine/wine64 "$@" >"$out" 2>&1 </dev/null
 status=$?
 cat "$out"
+if [ "$status" -ne 0 ] && [ ! -s "$out" ]; then
+  echo "wine-run.sh: wine64 ended with exit code $status and printed nothing" >&2
+fi
 rm -f "$out"
 exit "$status"
